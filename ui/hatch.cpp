@@ -1,0 +1,23 @@
+#include "ui/hatch.h"
+
+namespace velomar {
+
+QRgb hatchPixel(int x, int y) {
+    if ((x + y) % 3 != 2) {
+        return qRgb(255, 255, 255);
+    }
+    return y % 3 == 0 ? qRgb(230, 230, 230) : qRgb(229, 229, 229);
+}
+
+QImage hatchPicture(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            line[x] = hatchPixel(x, y);
+        }
+    }
+    return picture;
+}
+
+} // namespace velomar
