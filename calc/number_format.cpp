@@ -5,7 +5,8 @@
 
 namespace velomar {
 
-std::optional<double> readNumber(std::string_view text, const NumberFormat& format) {
+std::optional<double> readNumber(std::string_view text, const NumberFormat& format)
+{
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return std::nullopt;

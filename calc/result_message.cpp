@@ -12,7 +12,8 @@ namespace {
 constexpr double kPlainDigitsLimit = 1e15;
 constexpr int kSignificantDigits = 15;
 
-std::string scientificFigure(double figure) {
+std::string scientificFigure(double figure)
+{
     // "-d.dddddddddddddde+NN": a sign, 15 significant digits and the decimal exponent.
     std::array<char, 32> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), figure,
@@ -43,7 +44,8 @@ std::string scientificFigure(double figure) {
 
 } // namespace
 
-std::string_view fieldName(TicketField field) noexcept {
+std::string_view fieldName(TicketField field) noexcept
+{
     switch (field) {
     case TicketField::Capital:
         return "Szabad tőke";
@@ -59,7 +61,8 @@ std::string_view fieldName(TicketField field) noexcept {
     return {};
 }
 
-std::string formatFigure(std::optional<double> figure) {
+std::string formatFigure(std::optional<double> figure)
+{
     if (!figure || !std::isfinite(*figure)) {
         return {};
     }
@@ -75,7 +78,8 @@ std::string formatFigure(std::optional<double> figure) {
     return {buffer.data(), written.ptr};
 }
 
-std::string composeResultMessage(const CalculationOutcome& outcome) {
+std::string composeResultMessage(const CalculationOutcome& outcome)
+{
     if (std::holds_alternative<MissingInput>(outcome)) {
         return std::string(kMissingInputMessage);
     }
@@ -89,7 +93,8 @@ std::string composeResultMessage(const CalculationOutcome& outcome) {
     return message;
 }
 
-std::string composeFailureMessage(const CalculationFailure& failure) {
+std::string composeFailureMessage(const CalculationFailure& failure)
+{
     switch (failure.kind) {
     case CalculationFailure::Kind::NotANumber: {
         std::string message(kNotANumberPrefix);

@@ -4,7 +4,8 @@
 
 namespace velomar {
 
-double roundHalfEven(double value) noexcept {
+double roundHalfEven(double value) noexcept
+{
     // From 2^52 on every double is whole; below it, value - floor(value) is exact, so the
     // comparison with one half decides the tie without any rounding of its own.
     constexpr double kFirstWholeOnly = 4503599627370496.0; // 2^52

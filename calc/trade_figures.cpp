@@ -10,18 +10,21 @@ namespace {
 
 using Failure = CalculationFailure::Kind;
 
-std::unexpected<CalculationFailure> fail(Failure kind, std::optional<TicketField> field = {}) {
+std::unexpected<CalculationFailure> fail(Failure kind, std::optional<TicketField> field = {})
+{
     return std::unexpected(CalculationFailure{kind, field});
 }
 
-bool anyEmpty(const TradeTicket& ticket) {
+bool anyEmpty(const TradeTicket& ticket)
+{
     return ticket.capitalText.empty() || ticket.entryText.empty() || ticket.targetText.empty() ||
            ticket.stopText.empty() || ticket.directionText.empty();
 }
 
 } // namespace
 
-TradeDirection parseDirection(std::string_view directionText) noexcept {
+TradeDirection parseDirection(std::string_view directionText) noexcept
+{
     if (directionText == "Long") {
         return TradeDirection::Long;
     }
@@ -32,7 +35,8 @@ TradeDirection parseDirection(std::string_view directionText) noexcept {
 }
 
 std::expected<CalculationOutcome, CalculationFailure> calculateTrade(const TradeTicket& ticket,
-                                                                     const NumberFormat& format) {
+                                                                     const NumberFormat& format)
+{
     if (anyEmpty(ticket)) {
         return MissingInput{};
     }

@@ -1,8 +1,11 @@
 #include "ui/form1.h"
 
 #include "calc/result_message.h"
+#include "ui/application_identity.h"
+#include "ui/calculate_command.h"
 #include "ui/graphical_button.h"
 #include "ui/hatch.h"
+#include "ui/message_box.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -24,7 +27,8 @@ constexpr QSize kBackgroundPictureSize(399, 289);
 constexpr QSize kButtonPictureSize(112, 34);
 constexpr int kTextBoxMaxLength = 11;
 
-QFont standardFont() {
+QFont standardFont()
+{
     // Liberation Sans comes with the program's package dependencies, so the layout does not
     // depend on whichever sans-serif a machine would fall back to.
     QFont font;
@@ -33,7 +37,8 @@ QFont standardFont() {
     return font;
 }
 
-QFont titleFont() {
+QFont titleFont()
+{
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
@@ -42,7 +47,8 @@ QFont titleFont() {
     return font;
 }
 
-QString fieldLabel(TicketField field) {
+QString fieldLabel(TicketField field)
+{
     const std::string_view name = fieldName(field);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -52,9 +58,10 @@ QString fieldLabel(TicketField field) {
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_background(hatchPicture(kBackgroundPictureSize)) {
+    , m_background(hatchPicture(kBackgroundPictureSize))
+{
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velomar Software"));
+    setWindowTitle(kProductName.toString());
     setFixedSize(kClientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -86,6 +93,7 @@ Form1::Form1(QWidget* parent)
     m_calculate->setObjectName(QStringLiteral("Command1"));
     m_calculate->setGeometry(twipsRect(1680, 2880, 1335, 375));
     m_calculate->setAccessibleName(m_calculate->text());
+    connect(m_calculate, &QPushButton::clicked, this, &Form1::calculate);
 
     m_capital = addTextBox("Text1", QStringLiteral("5"), twipsRect(1800, 720, 1095, 285),
                            fieldLabel(TicketField::Capital));
@@ -144,7 +152,8 @@ Form1::Form1(QWidget* parent)
     m_calculate->setFocus();
 }
 
-QLabel* Form1::addLabel(const char* name, const QString& text, QRect geometry) {
+QLabel* Form1::addLabel(const char* name, const QString& text, QRect geometry)
+{
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
@@ -161,7 +170,8 @@ QLabel* Form1::addLabel(const char* name, const QString& text, QRect geometry) {
 }
 
 QLineEdit* Form1::addTextBox(const char* name, const QString& text, QRect geometry,
-                             const QString& accessibleName) {
+                             const QString& accessibleName)
+{
     auto* box = new QLineEdit(text, this);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
@@ -173,7 +183,39 @@ QLineEdit* Form1::addTextBox(const char* name, const QString& text, QRect geomet
     return box;
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void Form1::calculate()
+{
+    const TradeTicket ticket = makeTicket(m_capital->text(), m_entry->text(), m_target->text(),
+                                          m_stop->text(), m_direction->currentText());
+    const CommandReply reply = calculateCommand(ticket, locale());
+    showMessage(this, reply.message, ApplicationTitle.toString());
+    // Take the activation back from the closed box rather than leave it to the window manager,
+    // which may give it elsewhere or, where there is none, to no window at all.
+    activateWindow();
+    if (reply.faultyField) {
+        fieldWidget(*reply.faultyField)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget* Form1::fieldWidget(TicketField field) const
+{
+    switch (field) {
+    case TicketField::Capital:
+        return m_capital;
+    case TicketField::Entry:
+        return m_entry;
+    case TicketField::Target:
+        return m_target;
+    case TicketField::Stop:
+        return m_stop;
+    case TicketField::Direction:
+        return m_direction;
+    }
+    return m_calculate;
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), kBackgroundColour);
     painter.drawImage(QPoint(0, 0), m_background);

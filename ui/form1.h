@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/trade_figures.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -12,7 +14,8 @@ namespace velomar {
 
 // The program's one window: the four number fields, the direction, the hints and the
 // "Számol" button, laid out at fixed positions over a hatched background.
-class Form1 : public QWidget {
+class Form1 : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -22,6 +25,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The one command of the window: calculates the current texts and shows the answer.
+    void calculate();
+    QWidget* fieldWidget(TicketField field) const;
     QLabel* addLabel(const char* name, const QString& text, QRect geometry);
     QLineEdit* addTextBox(const char* name, const QString& text, QRect geometry,
                           const QString& accessibleName);

@@ -11,13 +11,15 @@ GraphicalButton::GraphicalButton(const QString& caption, QColor faceColour, QIma
                                  QWidget* parent)
     : QPushButton(caption, parent)
     , m_faceColour(faceColour)
-    , m_picture(std::move(picture)) {
+    , m_picture(std::move(picture))
+{
     // A QPushButton answers Enter only in a dialog; this one answers it wherever it has the focus.
     setAutoDefault(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphicalButton::paintEvent(QPaintEvent*) {
+void GraphicalButton::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     const QRect face = rect();
     const bool down = isDown();

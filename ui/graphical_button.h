@@ -7,7 +7,8 @@ namespace velomar {
 
 // A push button with a picture on its face: the face colour, the picture centred over it and
 // clipped by the button, a classic raised bevel, the caption and a dotted focus rectangle.
-class GraphicalButton : public QPushButton {
+class GraphicalButton : public QPushButton
+{
     Q_OBJECT
 
 public:

@@ -2,14 +2,16 @@
 
 namespace velomar {
 
-QRgb hatchPixel(int x, int y) {
+QRgb hatchPixel(int x, int y)
+{
     if ((x + y) % 3 != 2) {
         return qRgb(255, 255, 255);
     }
     return y % 3 == 0 ? qRgb(230, 230, 230) : qRgb(229, 229, 229);
 }
 
-QImage hatchPicture(QSize size) {
+QImage hatchPicture(QSize size)
+{
     QImage picture(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));

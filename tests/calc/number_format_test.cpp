@@ -16,13 +16,17 @@ struct ReadCase {
     std::optional<double> expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) {
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
     *os << '"' << c.text << "\" with \"" << c.separator << '"';
 }
 
-class ReadNumber : public testing::TestWithParam<ReadCase> {};
+class ReadNumber : public testing::TestWithParam<ReadCase>
+{
+};
 
-TEST_P(ReadNumber, ReadsByTheGrammar) {
+TEST_P(ReadNumber, ReadsByTheGrammar)
+{
     const auto& c = GetParam();
     const auto value = readNumber(c.text, NumberFormat{c.separator});
     ASSERT_EQ(value.has_value(), c.expected.has_value());
@@ -67,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"-1" + std::string(400, '0'), ",", {}},
         ReadCase{"0," + std::string(400, '0') + "1", ",", {}}));
 
-TEST(ReadNumberRange, LargestDoubleStillReads) {
+TEST(ReadNumberRange, LargestDoubleStillReads)
+{
     const auto value = readNumber("179769313486231570" + std::string(291, '0'), NumberFormat{","});
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(*value, std::numeric_limits<double>::max());

@@ -12,7 +12,8 @@ namespace velomar {
 namespace {
 
 // Counts Unicode characters of a UTF-8 text: every byte that does not continue a sequence.
-std::size_t characterCount(std::string_view text) {
+std::size_t characterCount(std::string_view text)
+{
     std::size_t count = 0;
     for (const char c : text) {
         if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) {
@@ -24,7 +25,8 @@ std::size_t characterCount(std::string_view text) {
 
 // --- The texts, byte for byte --------------------------------------------------------------
 
-TEST(MessageTexts, AreExactToTheByte) {
+TEST(MessageTexts, AreExactToTheByte)
+{
     // ö = C3 B6, ő = C5 91 (U+0151), á = C3 A1, é = C3 A9, í = C3 AD, ó = C3 B3.
     EXPECT_EQ(kMissingInputMessage,
               "Az \xC3\xB6sszes mez\xC5\x91 kit\xC3\xB6lt\xC3\xA9se k\xC3\xB6telez\xC5\x91");
@@ -34,14 +36,16 @@ TEST(MessageTexts, AreExactToTheByte) {
     EXPECT_EQ(kLineBreak, "\r");
 }
 
-TEST(MessageTexts, HaveTheirLengthsInCharacters) {
+TEST(MessageTexts, HaveTheirLengthsInCharacters)
+{
     EXPECT_EQ(characterCount(kMissingInputMessage), 33U);
     EXPECT_EQ(characterCount(kRiskRewardPrefix), 26U);
     EXPECT_EQ(characterCount(kPositionSizePrefix), 25U);
     EXPECT_EQ(kLineBreak.size(), 1U);
 }
 
-TEST(MessageTexts, UseTheDoubleAcuteO) {
+TEST(MessageTexts, UseTheDoubleAcuteO)
+{
     const std::string_view doubleAcute = "\xC5\x91"; // U+0151
     const std::string_view tilde = "\xC3\xB5";       // U+00F5, õ
     const std::string_view circumflex = "\xC3\xB4";  // U+00F4, ô
@@ -63,13 +67,17 @@ struct FigureCase {
     std::string expected;
 };
 
-void PrintTo(const FigureCase& c, std::ostream* os) {
+void PrintTo(const FigureCase& c, std::ostream* os)
+{
     *os << (c.figure ? std::to_string(*c.figure) : std::string("absent"));
 }
 
-class FormatFigure : public testing::TestWithParam<FigureCase> {};
+class FormatFigure : public testing::TestWithParam<FigureCase>
+{
+};
 
-TEST_P(FormatFigure, WritesPlainDigits) {
+TEST_P(FormatFigure, WritesPlainDigits)
+{
     EXPECT_EQ(formatFigure(GetParam().figure), GetParam().expected);
 }
 
@@ -104,13 +112,17 @@ struct MessageCase {
     std::string expected;
 };
 
-void PrintTo(const MessageCase& c, std::ostream* os) {
+void PrintTo(const MessageCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
-class ComposeResult : public testing::TestWithParam<MessageCase> {};
+class ComposeResult : public testing::TestWithParam<MessageCase>
+{
+};
 
-TEST_P(ComposeResult, JoinsThePiecesInOrder) {
+TEST_P(ComposeResult, JoinsThePiecesInOrder)
+{
     EXPECT_EQ(composeResultMessage(GetParam().outcome), GetParam().expected);
 }
 
@@ -126,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"ZeroMultiple", TradeFigures{0.0, 6.0}, kRisk + "0\r" + kSize + "6"},
         MessageCase{"Missing", MissingInput{}, std::string(kMissingInputMessage)}));
 
-TEST(ComposeResult, DefaultsSpelledOut) {
+TEST(ComposeResult, DefaultsSpelledOut)
+{
     EXPECT_EQ(composeResultMessage(TradeFigures{2.0, 12.0}),
               "Kock\xC3\xA1zat / Megt\xC3\xA9r\xC3\xBCl\xC3\xA9s:  1/2\r"
               "Poz\xC3\xAD"
@@ -137,9 +150,12 @@ TEST(ComposeResult, DefaultsSpelledOut) {
 
 using Kind = CalculationFailure::Kind;
 
-class ComposeFailure : public testing::TestWithParam<std::pair<CalculationFailure, std::string>> {};
+class ComposeFailure : public testing::TestWithParam<std::pair<CalculationFailure, std::string>>
+{
+};
 
-TEST_P(ComposeFailure, SaysWhatIsWrongAndWhere) {
+TEST_P(ComposeFailure, SaysWhatIsWrongAndWhere)
+{
     EXPECT_EQ(composeFailureMessage(GetParam().first), GetParam().second);
 }
 

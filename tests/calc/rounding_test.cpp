@@ -12,9 +12,12 @@ namespace {
 
 using RoundCase = std::pair<double, double>; // value, expected
 
-class RoundHalfEven : public testing::TestWithParam<RoundCase> {};
+class RoundHalfEven : public testing::TestWithParam<RoundCase>
+{
+};
 
-TEST_P(RoundHalfEven, GoesToNearestAndTiesToEven) {
+TEST_P(RoundHalfEven, GoesToNearestAndTiesToEven)
+{
     const auto [value, expected] = GetParam();
     EXPECT_EQ(roundHalfEven(value), expected) << "value " << value;
 }
@@ -41,19 +44,22 @@ INSTANTIATE_TEST_SUITE_P(
                               -std::numeric_limits<double>::max()},
                     RoundCase{std::numeric_limits<double>::denorm_min(), 0.0}));
 
-TEST(RoundHalfEvenSign, ZeroKeepsItsSign) {
+TEST(RoundHalfEvenSign, ZeroKeepsItsSign)
+{
     EXPECT_TRUE(std::signbit(roundHalfEven(-0.0)));
     EXPECT_TRUE(std::signbit(roundHalfEven(-0.3)));
     EXPECT_FALSE(std::signbit(roundHalfEven(0.3)));
 }
 
-TEST(RoundHalfEvenSpecial, NonFiniteValuesPassThrough) {
+TEST(RoundHalfEvenSpecial, NonFiniteValuesPassThrough)
+{
     EXPECT_TRUE(std::isnan(roundHalfEven(std::numeric_limits<double>::quiet_NaN())));
     EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::infinity()),
               std::numeric_limits<double>::infinity());
 }
 
-TEST(RoundHalfEvenMode, DoesNotDependOnTheRoundingMode) {
+TEST(RoundHalfEvenMode, DoesNotDependOnTheRoundingMode)
+{
     const int saved = std::fegetround();
     for (const int mode : {FE_DOWNWARD, FE_UPWARD, FE_TOWARDZERO}) {
         std::fesetround(mode);

@@ -9,7 +9,8 @@ namespace velomar {
 
 // Found by argument-dependent lookup, so it lives in the type's own namespace.
 void PrintTo(const TradeTicket& t, std::ostream* os);
-void PrintTo(const TradeTicket& t, std::ostream* os) {
+void PrintTo(const TradeTicket& t, std::ostream* os)
+{
     *os << '{' << t.capitalText << '|' << t.entryText << '|' << t.targetText << '|' << t.stopText
         << '|' << t.directionText << '}';
 }
@@ -20,7 +21,8 @@ const NumberFormat kHungarian{","};
 const NumberFormat kEnglish{"."};
 
 // The window's default values.
-TradeTicket defaultTicket() {
+TradeTicket defaultTicket()
+{
     return {"5", "15620", "15700", "15580", "Long"};
 }
 
@@ -32,13 +34,17 @@ struct FiguresCase {
     TradeFigures expected;
 };
 
-void PrintTo(const FiguresCase& c, std::ostream* os) {
+void PrintTo(const FiguresCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
-class Figures : public testing::TestWithParam<FiguresCase> {};
+class Figures : public testing::TestWithParam<FiguresCase>
+{
+};
 
-TEST_P(Figures, AreComputedAndRoundedHalfToEven) {
+TEST_P(Figures, AreComputedAndRoundedHalfToEven)
+{
     const auto& c = GetParam();
     const auto result = calculateTrade(c.ticket, kHungarian);
     ASSERT_TRUE(result.has_value());
@@ -72,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A capital of zero: the size is zero (negative zero for a short trade).
         FiguresCase{"ZeroCapital", {"0", "15620", "15700", "15580", "Short"}, {2.0, -0.0}}));
 
-TEST(FiguresSymmetry, DirectionsShareTheMultipleAndOpposeTheSize) {
+TEST(FiguresSymmetry, DirectionsShareTheMultipleAndOpposeTheSize)
+{
     for (const TradeTicket& ticket : {defaultTicket(), TradeTicket{"7", "2,5", "3,75", "1,3", ""},
                                       TradeTicket{"123", "-40", "10", "-100", ""}}) {
         TradeTicket longTicket = ticket;
@@ -89,7 +96,8 @@ TEST(FiguresSymmetry, DirectionsShareTheMultipleAndOpposeTheSize) {
     }
 }
 
-TEST(FiguresLocale, TheSeparatorComesFromTheCaller) {
+TEST(FiguresLocale, TheSeparatorComesFromTheCaller)
+{
     const TradeTicket english{"0.5", "1.5", "1.875", "1.25", "Long"};
     const auto result = calculateTrade(english, kEnglish);
     ASSERT_TRUE(result.has_value());
@@ -102,9 +110,12 @@ TEST(FiguresLocale, TheSeparatorComesFromTheCaller) {
 
 // --- Direction -----------------------------------------------------------------------------
 
-class Direction : public testing::TestWithParam<std::pair<std::string, TradeDirection>> {};
+class Direction : public testing::TestWithParam<std::pair<std::string, TradeDirection>>
+{
+};
 
-TEST_P(Direction, IsExactAndCaseSensitive) {
+TEST_P(Direction, IsExactAndCaseSensitive)
+{
     EXPECT_EQ(parseDirection(GetParam().first), GetParam().second);
 }
 
@@ -120,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                     std::pair{std::string("Long\r"), TradeDirection::Unrecognised},
                     std::pair{std::string(""), TradeDirection::Unrecognised}));
 
-TEST(UnrecognisedDirection, GivesAbsentFiguresWithoutReadingNumbers) {
+TEST(UnrecognisedDirection, GivesAbsentFiguresWithoutReadingNumbers)
+{
     for (const char* direction : {"long", "SHORT", "Long ", "   "}) {
         const TradeTicket ticket{"letters", "x", "y", "z", direction};
         const auto result = calculateTrade(ticket, kHungarian);
@@ -131,9 +143,12 @@ TEST(UnrecognisedDirection, GivesAbsentFiguresWithoutReadingNumbers) {
 
 // --- Missing input -------------------------------------------------------------------------
 
-class Missing : public testing::TestWithParam<TradeTicket> {};
+class Missing : public testing::TestWithParam<TradeTicket>
+{
+};
 
-TEST_P(Missing, IsFoundBeforeAnyNumberIsRead) {
+TEST_P(Missing, IsFoundBeforeAnyNumberIsRead)
+{
     const auto result = calculateTrade(GetParam(), kHungarian);
     ASSERT_TRUE(result.has_value());
     EXPECT_TRUE(std::holds_alternative<MissingInput>(*result));
@@ -148,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(EachField, Missing,
                                          TradeTicket{"x", "15620", "15620", "", "long"},
                                          TradeTicket{"", "", "", "", ""}));
 
-TEST(Filled, BlanksCountAsFilled) {
+TEST(Filled, BlanksCountAsFilled)
+{
     // Three blanks pass the filled check, then do not read as a number.
     const auto result = calculateTrade({"   ", "15620", "15700", "15580", "Long"}, kHungarian);
     ASSERT_FALSE(result.has_value());
@@ -164,13 +180,17 @@ struct FailureCase {
     CalculationFailure expected;
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) {
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
-class Failures : public testing::TestWithParam<FailureCase> {};
+class Failures : public testing::TestWithParam<FailureCase>
+{
+};
 
-TEST_P(Failures, EndWithoutFigures) {
+TEST_P(Failures, EndWithoutFigures)
+{
     const auto& c = GetParam();
     const auto result = calculateTrade(c.ticket, kHungarian);
     ASSERT_FALSE(result.has_value());

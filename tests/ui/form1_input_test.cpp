@@ -1,3 +1,4 @@
+#include "message_box_watcher.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ namespace velomar {
 
 // The window driven with real key events: focus, the button's keys, the text limits and the
 // direction field.
-class Form1InputTest : public QObject {
+class Form1InputTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -33,7 +35,8 @@ private slots:
     void directionCanBePicked();
 
 private:
-    template <typename T> T* control(const char* name) const {
+    template <typename T> T* control(const char* name) const
+    {
         auto* widget = m_form->findChild<T*>(QString::fromLatin1(name));
         if (widget == nullptr) {
             qFatal("no control %s", name);
@@ -41,35 +44,44 @@ private:
         return widget;
     }
     // The control that has the focus; the combo box's edit field has it on the box's behalf.
-    static QString focusedControl() {
+    static QString focusedControl()
+    {
         QWidget* focus = QApplication::focusWidget();
         if (focus != nullptr && focus->objectName().isEmpty()) {
             focus = focus->parentWidget();
         }
         return focus != nullptr ? focus->objectName() : QString();
     }
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // Sends a key to the focused control. After a message box the window takes the focus back
+    // once it is reactivated, so wait for that first.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTRY_VERIFY(QApplication::focusWidget() != nullptr);
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
 
     std::unique_ptr<Form1> m_form;
 };
 
-void Form1InputTest::init() {
+void Form1InputTest::init()
+{
     m_form = std::make_unique<Form1>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 
-void Form1InputTest::cleanup() {
+void Form1InputTest::cleanup()
+{
     m_form.reset();
 }
 
-void Form1InputTest::focusStartsOnTheButton() {
+void Form1InputTest::focusStartsOnTheButton()
+{
     QCOMPARE(focusedControl(), QStringLiteral("Command1"));
 }
 
-void Form1InputTest::tabCyclesThroughTheFields() {
+void Form1InputTest::tabCyclesThroughTheFields()
+{
     const QStringList forward{"Text1", "Text2", "Text3", "Text4", "Combo1", "Command1"};
     for (const QString& name : forward) {
         press(Qt::Key_Tab);
@@ -82,33 +94,41 @@ void Form1InputTest::tabCyclesThroughTheFields() {
     }
 }
 
-void Form1InputTest::buttonAnswersItsKeys_data() {
+void Form1InputTest::buttonAnswersItsKeys_data()
+{
     QTest::addColumn<int>("key");
     QTest::newRow("Return") << int(Qt::Key_Return);
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
     QTest::newRow("Space") << int(Qt::Key_Space);
 }
 
-void Form1InputTest::buttonAnswersItsKeys() {
+void Form1InputTest::buttonAnswersItsKeys()
+{
     QFETCH(int, key);
     auto* button = control<QPushButton>("Command1");
     QSignalSpy clicks(button, &QPushButton::clicked);
+    const MessageBoxWatcher watcher;
     press(static_cast<Qt::Key>(key));
     QCOMPARE(clicks.count(), 1);
+    QCOMPARE(watcher.boxes().size(), 1);
 
     // A key that is not the button's does nothing.
     press(Qt::Key_A);
+    QTest::qWait(30);
     QCOMPARE(clicks.count(), 1);
+    QCOMPARE(watcher.boxes().size(), 1);
 }
 
-void Form1InputTest::textBoxesRefuseTheTwelfthCharacter_data() {
+void Form1InputTest::textBoxesRefuseTheTwelfthCharacter_data()
+{
     QTest::addColumn<QString>("name");
     for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }
 
-void Form1InputTest::textBoxesRefuseTheTwelfthCharacter() {
+void Form1InputTest::textBoxesRefuseTheTwelfthCharacter()
+{
     QFETCH(QString, name);
     auto* box = m_form->findChild<QLineEdit*>(name);
     QVERIFY(box != nullptr);
@@ -127,7 +147,8 @@ void Form1InputTest::textBoxesRefuseTheTwelfthCharacter() {
     QCOMPARE(box->text(), QStringLiteral("12345678901"));
 }
 
-void Form1InputTest::pasteIsCutAtElevenCharacters() {
+void Form1InputTest::pasteIsCutAtElevenCharacters()
+{
     auto* box = control<QLineEdit>("Text2");
     box->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("123456789012345"));
@@ -136,7 +157,8 @@ void Form1InputTest::pasteIsCutAtElevenCharacters() {
     QCOMPARE(box->text(), QStringLiteral("12345678901"));
 }
 
-void Form1InputTest::directionKeepsWhatIsTyped_data() {
+void Form1InputTest::directionKeepsWhatIsTyped_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("finish");
     for (const char* typed : {"long", "Lo", "SHORT", "Long ", "short", "L"}) {
@@ -148,7 +170,8 @@ void Form1InputTest::directionKeepsWhatIsTyped_data() {
     QTest::newRow("Short + Enter") << QStringLiteral("Short") << int(Qt::Key_Return);
 }
 
-void Form1InputTest::directionKeepsWhatIsTyped() {
+void Form1InputTest::directionKeepsWhatIsTyped()
+{
     QFETCH(QString, typed);
     QFETCH(int, finish);
     auto* combo = control<QComboBox>("Combo1");
@@ -166,11 +189,14 @@ void Form1InputTest::directionKeepsWhatIsTyped() {
 
     // Leaving by a click on the button keeps it too.
     combo->setFocus();
+    const MessageBoxWatcher watcher;
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(watcher.boxes().size(), 1);
     QCOMPARE(combo->currentText(), typed);
 }
 
-void Form1InputTest::directionCanBePicked() {
+void Form1InputTest::directionCanBePicked()
+{
     auto* combo = control<QComboBox>("Combo1");
     combo->setFocus();
     press(Qt::Key_Down);

@@ -15,7 +15,8 @@
 namespace velomar {
 
 // Every control of the window as laid out in twips, with its initial text and tab index.
-class Form1LayoutTest : public QObject {
+class Form1LayoutTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -40,31 +41,36 @@ private slots:
     void accessibleNames();
 
 private:
-    template <typename T> T* control(const char* name) const {
+    template <typename T> T* control(const char* name) const
+    {
         auto* widget = m_form->findChild<T*>(QString::fromLatin1(name));
         if (widget == nullptr) {
             qFatal("no control %s", name);
         }
         return widget;
     }
-    QImage rendered() const {
+    QImage rendered() const
+    {
         return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     std::unique_ptr<Form1> m_form;
 };
 
-void Form1LayoutTest::init() {
+void Form1LayoutTest::init()
+{
     m_form = std::make_unique<Form1>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
 
-void Form1LayoutTest::cleanup() {
+void Form1LayoutTest::cleanup()
+{
     m_form.reset();
 }
 
-void Form1LayoutTest::controls_data() {
+void Form1LayoutTest::controls_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QRect>("twipsGeometry");
@@ -96,7 +102,8 @@ void Form1LayoutTest::controls_data() {
     row("Image1", "QLabel", {3600, 2400, 2175, 1650}, QString());
 }
 
-void Form1LayoutTest::controls() {
+void Form1LayoutTest::controls()
+{
     QFETCH(QString, name);
     QFETCH(QString, kind);
     QFETCH(QRect, twipsGeometry);
@@ -121,7 +128,8 @@ void Form1LayoutTest::controls() {
     }
 }
 
-void Form1LayoutTest::tabIndexIsTheFocusChainOrder() {
+void Form1LayoutTest::tabIndexIsTheFocusChainOrder()
+{
     const QStringList byTabIndex{"Label1", "Label2", "Label3", "Label4",  "Label5", "Command1",
                                  "Text1",  "Text2",  "Text3",  "Text4",   "Combo1", "Label7",
                                  "Label8", "Label9", "Label6", "Label10", "Label11"};
@@ -139,7 +147,8 @@ void Form1LayoutTest::tabIndexIsTheFocusChainOrder() {
     }
 }
 
-void Form1LayoutTest::windowIsFixedWithMenuAndCloseOnly() {
+void Form1LayoutTest::windowIsFixedWithMenuAndCloseOnly()
+{
     QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Velomar Software"));
     QCOMPARE(m_form->size(), QSize(391, 276));
@@ -156,7 +165,8 @@ void Form1LayoutTest::windowIsFixedWithMenuAndCloseOnly() {
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-void Form1LayoutTest::backgroundIsTheHatchFromTheCorner() {
+void Form1LayoutTest::backgroundIsTheHatchFromTheCorner()
+{
     const QImage image = rendered();
     QCOMPARE(image.size(), QSize(391, 276));
     // No control covers the top band above Label7 nor the left band beside the labels.
@@ -172,7 +182,8 @@ void Form1LayoutTest::backgroundIsTheHatchFromTheCorner() {
     }
 }
 
-void Form1LayoutTest::labelsAreTransparentAndColoured() {
+void Form1LayoutTest::labelsAreTransparentAndColoured()
+{
     const QImage image = rendered();
     // The last row of Label8's box holds no text: the hatch shows through it to the edge.
     const QRect hint = control<QLabel>("Label8")->geometry();
@@ -202,7 +213,8 @@ void Form1LayoutTest::labelsAreTransparentAndColoured() {
     QVERIFY(foundForeground);
 }
 
-void Form1LayoutTest::textsFitWhereTheyShow_data() {
+void Form1LayoutTest::textsFitWhereTheyShow_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("lines");
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7", "Label8",
@@ -212,7 +224,8 @@ void Form1LayoutTest::textsFitWhereTheyShow_data() {
     QTest::newRow("Label9") << QStringLiteral("Label9") << 3;
 }
 
-void Form1LayoutTest::textsFitWhereTheyShow() {
+void Form1LayoutTest::textsFitWhereTheyShow()
+{
     QFETCH(QString, name);
     QFETCH(int, lines);
     auto* label = m_form->findChild<QLabel*>(name);
@@ -234,7 +247,8 @@ void Form1LayoutTest::textsFitWhereTheyShow() {
     QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width() - 8);
 }
 
-void Form1LayoutTest::fonts() {
+void Form1LayoutTest::fonts()
+{
     // The standard font comes from a package the set-up installs, so it is what shows.
     for (const char* name : {"Label1", "Label9", "Text1", "Combo1", "Command1"}) {
         const QFontInfo info(control<QWidget>(name)->font());
@@ -251,7 +265,8 @@ void Form1LayoutTest::fonts() {
     QVERIFY(titleInfo.bold());
 }
 
-void Form1LayoutTest::fieldsShowTheForegroundColour() {
+void Form1LayoutTest::fieldsShowTheForegroundColour()
+{
     const QColor foreground(128, 128, 255);
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Combo1"}) {
         QCOMPARE(control<QWidget>(name)->palette().color(QPalette::Text), foreground);
@@ -259,7 +274,8 @@ void Form1LayoutTest::fieldsShowTheForegroundColour() {
     QCOMPARE(control<QComboBox>("Combo1")->lineEdit()->palette().color(QPalette::Text), foreground);
 }
 
-void Form1LayoutTest::directionListAndLimits() {
+void Form1LayoutTest::directionListAndLimits()
+{
     auto* combo = control<QComboBox>("Combo1");
     QVERIFY(combo->isEditable());
     QCOMPARE(combo->count(), 2);
@@ -271,7 +287,8 @@ void Form1LayoutTest::directionListAndLimits() {
     }
 }
 
-void Form1LayoutTest::emblemFillsItsBoxUnscaled() {
+void Form1LayoutTest::emblemFillsItsBoxUnscaled()
+{
     const QImage emblem(QStringLiteral(":/velomar/emblem.jpg"));
     QCOMPARE(emblem.size(), QSize(145, 110));
     auto* image = control<QLabel>("Image1");
@@ -283,7 +300,8 @@ void Form1LayoutTest::emblemFillsItsBoxUnscaled() {
     QCOMPARE(shown, expected);
 }
 
-void Form1LayoutTest::buttonFaceCarriesTheHatch() {
+void Form1LayoutTest::buttonFaceCarriesTheHatch()
+{
     auto* button = control<QPushButton>("Command1");
     const QImage face = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(face.size(), QSize(89, 25));
@@ -302,14 +320,16 @@ void Form1LayoutTest::buttonFaceCarriesTheHatch() {
     QVERIFY(grey > 0);
 }
 
-void Form1LayoutTest::iconHasBothSizes() {
+void Form1LayoutTest::iconHasBothSizes()
+{
     const QIcon icon = m_form->windowIcon();
     const QList<QSize> sizes = icon.availableSizes();
     QVERIFY(sizes.contains(QSize(16, 16)));
     QVERIFY(sizes.contains(QSize(32, 32)));
 }
 
-void Form1LayoutTest::accessibleNames_data() {
+void Form1LayoutTest::accessibleNames_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("label");
     QTest::newRow("Text1") << QStringLiteral("Text1") << QStringLiteral("Label1");
@@ -319,7 +339,8 @@ void Form1LayoutTest::accessibleNames_data() {
     QTest::newRow("Combo1") << QStringLiteral("Combo1") << QStringLiteral("Label5");
 }
 
-void Form1LayoutTest::accessibleNames() {
+void Form1LayoutTest::accessibleNames()
+{
     QFETCH(QString, name);
     QFETCH(QString, label);
     auto* field = m_form->findChild<QWidget*>(name);

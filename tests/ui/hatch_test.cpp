@@ -4,7 +4,8 @@
 
 namespace velomar {
 
-class HatchTest : public QObject {
+class HatchTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -12,13 +13,15 @@ private slots:
     void everyPixelFollowsTheRule();
 };
 
-void HatchTest::everyPixelFollowsTheRule_data() {
+void HatchTest::everyPixelFollowsTheRule_data()
+{
     QTest::addColumn<QSize>("size");
     QTest::newRow("window background") << QSize(399, 289);
     QTest::newRow("button face") << QSize(112, 34);
 }
 
-void HatchTest::everyPixelFollowsTheRule() {
+void HatchTest::everyPixelFollowsTheRule()
+{
     QFETCH(QSize, size);
     const QImage picture = hatchPicture(size);
     QCOMPARE(picture.size(), size);

@@ -1,0 +1,37 @@
+#include "ui/calculate_command.h"
+
+#include "calc/result_message.h"
+
+namespace velomar {
+
+namespace {
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+NumberFormat numberFormat(const QLocale& locale)
+{
+    return NumberFormat{locale.decimalPoint().toStdString()};
+}
+
+TradeTicket makeTicket(const QString& capital, const QString& entry, const QString& target,
+                       const QString& stop, const QString& direction)
+{
+    return TradeTicket{capital.toStdString(), entry.toStdString(), target.toStdString(),
+                       stop.toStdString(), direction.toStdString()};
+}
+
+CommandReply calculateCommand(const TradeTicket& ticket, const QLocale& locale)
+{
+    const auto outcome = calculateTrade(ticket, numberFormat(locale));
+    if (!outcome) {
+        return {fromUtf8(composeFailureMessage(outcome.error())), outcome.error().field};
+    }
+    return {fromUtf8(composeResultMessage(*outcome)), std::nullopt};
+}
+
+} // namespace velomar
