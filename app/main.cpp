@@ -8,6 +8,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(velomar::ApplicationTitle.toString());
     QApplication::setApplicationVersion(velomar::kVersionText.toString());
+    QApplication::setDesktopFileName(velomar::kDesktopFileName.toString());
 
     velomar::Form1 window;
     window.show();
