@@ -1,5 +1,7 @@
 #include "calc/result_message.h"
 
+#include "calc/rounding.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -72,9 +74,11 @@ std::string formatFigure(std::optional<double> figure)
     if (std::fabs(*figure) >= kPlainDigitsLimit) {
         return scientificFigure(*figure);
     }
+    // Below 10^15 a whole double is exactly an integer of at most 15 digits, and integer
+    // conversion is much faster than the floating-point one.
     std::array<char, 24> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *figure,
-                                       std::chars_format::fixed, 0);
+    const auto whole = static_cast<long long>(roundHalfEven(*figure));
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole);
     return {buffer.data(), written.ptr};
 }
 
@@ -84,12 +88,16 @@ std::string composeResultMessage(const CalculationOutcome& outcome)
         return std::string(kMissingInputMessage);
     }
     const auto& figures = std::get<TradeFigures>(outcome);
+    const std::string rewardMultiple = formatFigure(figures.rewardMultiple);
+    const std::string positionSize = formatFigure(figures.positionSize);
     std::string message;
+    message.reserve(kRiskRewardPrefix.size() + rewardMultiple.size() + kLineBreak.size() +
+                    kPositionSizePrefix.size() + positionSize.size());
     message += kRiskRewardPrefix;
-    message += formatFigure(figures.rewardMultiple);
+    message += rewardMultiple;
     message += kLineBreak;
     message += kPositionSizePrefix;
-    message += formatFigure(figures.positionSize);
+    message += positionSize;
     return message;
 }
 
