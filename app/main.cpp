@@ -6,9 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(velomar::ApplicationTitle.toString());
-    QApplication::setApplicationVersion(velomar::kVersionText.toString());
-    QApplication::setDesktopFileName(velomar::kDesktopFileName.toString());
+    velomar::applyApplicationIdentity();
 
     velomar::Form1 window;
     window.show();

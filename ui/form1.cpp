@@ -6,6 +6,8 @@
 #include "ui/graphical_button.h"
 #include "ui/hatch.h"
 #include "ui/message_box.h"
+#include "ui/packed_picture.h"
+#include "ui/standard_fonts.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -27,26 +29,6 @@ constexpr QSize kBackgroundPictureSize(399, 289);
 constexpr QSize kButtonPictureSize(112, 34);
 constexpr int kTextBoxMaxLength = 11;
 
-QFont standardFont()
-{
-    // Liberation Sans comes with the program's package dependencies, so the layout does not
-    // depend on whichever sans-serif a machine would fall back to.
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setPointSize(8);
-    return font;
-}
-
-QFont titleFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setPointSize(12);
-    font.setBold(true);
-    return font;
-}
-
 QString fieldLabel(TicketField field)
 {
     const std::string_view name = fieldName(field);
@@ -66,8 +48,8 @@ Form1::Form1(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     QIcon icon;
-    icon.addFile(QStringLiteral(":/velomar/icon-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/velomar/icon-32.png"), QSize(32, 32));
+    icon.addPixmap(QPixmap::fromImage(packedPicture(QStringLiteral(":/velomar/icon-16.picture"))));
+    icon.addPixmap(QPixmap::fromImage(packedPicture(QStringLiteral(":/velomar/icon-32.picture"))));
     setWindowIcon(icon);
 
     QPalette colours = palette();
@@ -140,7 +122,8 @@ Form1::Form1(QWidget* parent)
     emblem->setObjectName(QStringLiteral("Image1"));
     emblem->setGeometry(twipsRect(3600, 2400, 2175, 1650));
     emblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    emblem->setPixmap(QPixmap(QStringLiteral(":/velomar/emblem.jpg")));
+    emblem->setPixmap(
+        QPixmap::fromImage(packedPicture(QStringLiteral(":/velomar/emblem.picture"))));
     emblem->setAccessibleName(QStringLiteral("Velomar Software embléma"));
 
     capitalLabel->setBuddy(m_capital);
@@ -172,7 +155,10 @@ QLabel* Form1::addLabel(const char* name, const QString& text, QRect geometry)
 QLineEdit* Form1::addTextBox(const char* name, const QString& text, QRect geometry,
                              const QString& accessibleName)
 {
-    auto* box = new QLineEdit(text, this);
+    // The text is set only once the box has taken this window's font: a text given to the
+    // constructor is laid out first in the application's font, which loads that font as well.
+    auto* box = new QLineEdit(this);
+    box->setText(text);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     box->setMaxLength(kTextBoxMaxLength);

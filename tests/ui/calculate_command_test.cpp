@@ -1,5 +1,4 @@
 #include "calc/result_message.h"
-#include "ui/application_identity.h"
 #include "ui/calculate_command.h"
 
 #include <QTest>
@@ -19,7 +18,6 @@ private slots:
     void ticketIsUtf8AndUntouched();
     void messageKeepsTheLoneCarriageReturn();
     void outOfRangeIsReportedWithoutAField();
-    void identity();
 };
 
 void CalculateCommandTest::separatorComesFromTheLocale_data()
@@ -76,14 +74,6 @@ void CalculateCommandTest::outOfRangeIsReportedWithoutAField()
     const CommandReply notANumber =
         calculateCommand(makeTicket("5", "15620", "x", "15580", "Short"), QLocale::c());
     QCOMPARE(notANumber.faultyField, std::optional(TicketField::Target));
-}
-
-void CalculateCommandTest::identity()
-{
-    QCOMPARE(ApplicationTitle.toString(), QStringLiteral("Velomar"));
-    QCOMPARE(kProductName.toString(), QStringLiteral("Velomar Software"));
-    QCOMPARE(kFullVersion.toString(), QStringLiteral("1.0.0.0"));
-    QCOMPARE(kVersionText.toString(), QStringLiteral("1.00"));
 }
 
 } // namespace velomar

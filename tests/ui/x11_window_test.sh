@@ -24,6 +24,8 @@ check "WM_NAME" "$(xprop -id "$window" WM_NAME)" 'WM_NAME(STRING) = "Velomar Sof
 check "_NET_WM_NAME" "$(xprop -id "$window" _NET_WM_NAME)" \
     '_NET_WM_NAME(UTF8_STRING) = "Velomar Software"'
 
+check "WM_CLASS" "$(xprop -id "$window" WM_CLASS)" 'WM_CLASS(STRING) = "velomar", "Velomar"'
+
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
 check "minimum size" "$(grep -c 'program specified minimum size: 391 by 276' <<<"$hints")" 1
 check "maximum size" "$(grep -c 'program specified maximum size: 391 by 276' <<<"$hints")" 1
