@@ -21,8 +21,13 @@ start_xvfb() {
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
     track $!
-    read -r -t 20 display_number <"$fifo"
+    display_number=
+    read -r -t 20 display_number <"$fifo" || true
     rm -f "$fifo"
+    if [[ -z $display_number ]]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=":$display_number"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
