@@ -2,7 +2,10 @@
 
 #include "calc/rounding.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 
 namespace velomar {
 
@@ -45,26 +48,26 @@ std::expected<CalculationOutcome, CalculationFailure> calculateTrade(const Trade
         return TradeFigures{};
     }
 
-    const auto capital = readNumber(ticket.capitalText, format);
-    if (!capital) {
-        return fail(Failure::NotANumber, TicketField::Capital);
+    // Read in field order, so that the first field that is not a number is the one reported.
+    const std::array<std::pair<const std::string*, TicketField>, 4> fields{{
+        {&ticket.capitalText, TicketField::Capital},
+        {&ticket.entryText, TicketField::Entry},
+        {&ticket.targetText, TicketField::Target},
+        {&ticket.stopText, TicketField::Stop},
+    }};
+    std::array<double, 4> numbers{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto number = readNumber(*fields[i].first, format);
+        if (!number) {
+            return fail(Failure::NotANumber, fields[i].second);
+        }
+        numbers[i] = *number;
     }
-    const auto entry = readNumber(ticket.entryText, format);
-    if (!entry) {
-        return fail(Failure::NotANumber, TicketField::Entry);
-    }
-    const auto target = readNumber(ticket.targetText, format);
-    if (!target) {
-        return fail(Failure::NotANumber, TicketField::Target);
-    }
-    const auto stop = readNumber(ticket.stopText, format);
-    if (!stop) {
-        return fail(Failure::NotANumber, TicketField::Stop);
-    }
+    const auto [capital, entry, target, stop] = numbers;
 
     const bool isLong = direction == TradeDirection::Long;
-    const double reward = isLong ? *target - *entry : *entry - *target;
-    const double risk = isLong ? *entry - *stop : *stop - *entry;
+    const double reward = isLong ? target - entry : entry - target;
+    const double risk = isLong ? entry - stop : stop - entry;
     if (!std::isfinite(reward) || !std::isfinite(risk)) {
         return fail(Failure::OutOfRange);
     }
@@ -72,7 +75,7 @@ std::expected<CalculationOutcome, CalculationFailure> calculateTrade(const Trade
     if (risk == 0.0) {
         return fail(Failure::EntryEqualsStop);
     }
-    const double stake = *capital * 100.0;
+    const double stake = capital * 100.0;
     if (!std::isfinite(stake)) {
         return fail(Failure::OutOfRange);
     }

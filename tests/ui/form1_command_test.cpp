@@ -1,6 +1,6 @@
 #include "calc/result_message.h"
+#include "form1_fixture.h"
 #include "message_box_watcher.h"
-#include "ui/form1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,7 +14,7 @@ namespace velomar {
 
 // Presses "Számol" with real events and reads the box the program really shows. The test runs
 // once in a Hungarian and once in an English locale, set by its environment.
-class Form1CommandTest : public QObject
+class Form1CommandTest : public QObject, public Form1Fixture
 {
     Q_OBJECT
 
@@ -34,14 +34,6 @@ private slots:
     void failuresAreReportedAndFocusTheField();
 
 private:
-    template <typename T> T* control(const char* name) const
-    {
-        auto* widget = m_form->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return widget;
-    }
     // Replaces a field's text by typing, as a user would: select all, then type.
     void retype(const char* name, const QString& text)
     {
@@ -75,17 +67,6 @@ private:
         }
         return control<QComboBox>("Combo1")->lineEdit()->hasSelectedText();
     }
-    // The control that has the focus, once the window has it back after a message box.
-    static QString focusedControl()
-    {
-        [[maybe_unused]] const bool focused =
-            QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; });
-        QWidget* focus = QApplication::focusWidget();
-        if (focus != nullptr && focus->objectName().isEmpty()) {
-            focus = focus->parentWidget();
-        }
-        return focus != nullptr ? focus->objectName() : QString();
-    }
     // Presses the button with the keyboard from wherever the focus is, the way a user does:
     // back to the button with Shift+Tab presses, then Enter. Returns the box it showed.
     void pressWithEnter()
@@ -118,7 +99,6 @@ private:
                QString::fromUtf8(kPositionSizePrefix.data(), kPositionSizePrefix.size()) + size;
     }
 
-    std::unique_ptr<Form1> m_form;
     QString m_separator;
     QString m_otherSeparator;
 };
@@ -136,14 +116,12 @@ void Form1CommandTest::initTestCase()
 
 void Form1CommandTest::init()
 {
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    showForm();
 }
 
 void Form1CommandTest::cleanup()
 {
-    m_form.reset();
+    closeForm();
 }
 
 void Form1CommandTest::enterRightAfterStartShowsTheDefaults()

@@ -1,5 +1,5 @@
+#include "form1_fixture.h"
 #include "message_box_watcher.h"
-#include "ui/form1.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +15,7 @@ namespace velomar {
 
 // The window driven with real key events: focus, the button's keys, the text limits and the
 // direction field.
-class Form1InputTest : public QObject
+class Form1InputTest : public QObject, public Form1Fixture
 {
     Q_OBJECT
 
@@ -35,23 +35,6 @@ private slots:
     void directionCanBePicked();
 
 private:
-    template <typename T> T* control(const char* name) const
-    {
-        auto* widget = m_form->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return widget;
-    }
-    // The control that has the focus; the combo box's edit field has it on the box's behalf.
-    static QString focusedControl()
-    {
-        QWidget* focus = QApplication::focusWidget();
-        if (focus != nullptr && focus->objectName().isEmpty()) {
-            focus = focus->parentWidget();
-        }
-        return focus != nullptr ? focus->objectName() : QString();
-    }
     // Sends a key to the focused control. After a message box the window takes the focus back
     // once it is reactivated, so wait for that first.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -59,20 +42,16 @@ private:
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-
-    std::unique_ptr<Form1> m_form;
 };
 
 void Form1InputTest::init()
 {
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    showForm();
 }
 
 void Form1InputTest::cleanup()
 {
-    m_form.reset();
+    closeForm();
 }
 
 void Form1InputTest::focusStartsOnTheButton()

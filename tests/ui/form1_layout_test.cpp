@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form1_fixture.h"
 #include "ui/hatch.h"
 
 #include <QAccessible>
@@ -16,7 +16,7 @@
 namespace velomar {
 
 // Every control of the window as laid out in twips, with its initial text and tab index.
-class Form1LayoutTest : public QObject
+class Form1LayoutTest : public QObject, public Form1Fixture
 {
     Q_OBJECT
 
@@ -42,32 +42,20 @@ private slots:
     void accessibleNames();
 
 private:
-    template <typename T> T* control(const char* name) const
-    {
-        auto* widget = m_form->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return widget;
-    }
     QImage rendered() const
     {
         return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-
-    std::unique_ptr<Form1> m_form;
 };
 
 void Form1LayoutTest::init()
 {
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    showForm();
 }
 
 void Form1LayoutTest::cleanup()
 {
-    m_form.reset();
+    closeForm();
 }
 
 void Form1LayoutTest::controls_data()
