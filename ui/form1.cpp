@@ -104,8 +104,7 @@ Form1::Form1(QWidget* parent)
     fieldColours.setColor(QPalette::Text, kForegroundColour);
     m_direction->setPalette(fieldColours);
 
-    auto* title =
-        addLabel("Label7", QStringLiteral("Velomar Software"), twipsRect(1080, 120, 3975, 615));
+    auto* title = addLabel("Label7", kProductName.toString(), twipsRect(1080, 120, 3975, 615));
     title->setFont(titleFont());
     addLabel("Label8", QStringLiteral("A szabad tőke $-ban értendő."),
              twipsRect(3600, 720, 2535, 255));
