@@ -4,15 +4,6 @@
 
 namespace velomar {
 
-namespace {
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 NumberFormat numberFormat(const QLocale& locale)
 {
     return NumberFormat{locale.decimalPoint().toStdString()};
@@ -29,9 +20,10 @@ CommandReply calculateCommand(const TradeTicket& ticket, const QLocale& locale)
 {
     const auto outcome = calculateTrade(ticket, numberFormat(locale));
     if (!outcome) {
-        return {fromUtf8(composeFailureMessage(outcome.error())), outcome.error().field};
+        return {QString::fromStdString(composeFailureMessage(outcome.error())),
+                outcome.error().field};
     }
-    return {fromUtf8(composeResultMessage(*outcome)), std::nullopt};
+    return {QString::fromStdString(composeResultMessage(*outcome)), std::nullopt};
 }
 
 } // namespace velomar

@@ -31,8 +31,7 @@ constexpr int kTextBoxMaxLength = 11;
 
 QString fieldLabel(TicketField field)
 {
-    const std::string_view name = fieldName(field);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromUtf8(fieldName(field));
 }
 
 } // namespace
@@ -55,6 +54,8 @@ Form1::Form1(QWidget* parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackgroundColour);
     colours.setColor(QPalette::WindowText, kForegroundColour);
+    // The text boxes and the direction box take their text colour from here.
+    colours.setColor(QPalette::Text, kForegroundColour);
     setPalette(colours);
     setFont(standardFont());
 
@@ -100,9 +101,6 @@ Form1::Form1(QWidget* parent)
     exactMatch->setCaseSensitivity(Qt::CaseSensitive);
     m_direction->setCompleter(exactMatch);
     m_direction->setAccessibleName(fieldLabel(TicketField::Direction));
-    QPalette fieldColours = m_direction->palette();
-    fieldColours.setColor(QPalette::Text, kForegroundColour);
-    m_direction->setPalette(fieldColours);
 
     auto* title = addLabel("Label7", kProductName.toString(), twipsRect(1080, 120, 3975, 615));
     title->setFont(titleFont());
@@ -154,17 +152,11 @@ QLabel* Form1::addLabel(const char* name, const QString& text, QRect geometry)
 QLineEdit* Form1::addTextBox(const char* name, const QString& text, QRect geometry,
                              const QString& accessibleName)
 {
-    // The text is set only once the box has taken this window's font: a text given to the
-    // constructor is laid out first in the application's font, which loads that font as well.
-    auto* box = new QLineEdit(this);
-    box->setText(text);
+    auto* box = new QLineEdit(text, this);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     box->setMaxLength(kTextBoxMaxLength);
     box->setAccessibleName(accessibleName);
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Text, kForegroundColour);
-    box->setPalette(colours);
     return box;
 }
 

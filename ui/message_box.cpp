@@ -9,7 +9,6 @@ void showMessage(QWidget* owner, const QString& text, const QString& caption)
     // A lone carriage return separates lines in the message; Qt's labels break only at a
     // line feed, so the text is converted for display.
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
     QMessageBox box(QMessageBox::NoIcon, caption, shown, QMessageBox::Ok, owner);

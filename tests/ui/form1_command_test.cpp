@@ -94,9 +94,8 @@ private:
     }
     QString result(const QString& multiple, const QString& size) const
     {
-        return QString::fromUtf8(kRiskRewardPrefix.data(), kRiskRewardPrefix.size()) + multiple +
-               QLatin1Char('\n') +
-               QString::fromUtf8(kPositionSizePrefix.data(), kPositionSizePrefix.size()) + size;
+        return QString::fromUtf8(kRiskRewardPrefix) + multiple + QLatin1Char('\n') +
+               QString::fromUtf8(kPositionSizePrefix) + size;
     }
 
     QString m_separator;
